@@ -1,0 +1,8 @@
+#include "cli/binary_streams.h"
+
+namespace netbar {
+
+// POSIX streams are binary already.
+void UseBinaryStandardStreams() {}
+
+}  // namespace netbar
