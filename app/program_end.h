@@ -25,8 +25,11 @@ struct ProgramEndPlatform {
   void (*show_report)(TextView report) = nullptr;
   // Releases what start-up acquired (OLE); may be null.
   void (*release)() = nullptr;
-  // Ends the process with the exit code; null ends through std::_Exit.
-  [[noreturn]] void (*end_process)(int32_t exit_code) = nullptr;
+  // Ends the process with the exit code and must not return; null ends
+  // through std::_Exit, as does a hook that returns all the same. (No
+  // [[noreturn]] here: the attribute does not apply to a pointer, and clang
+  // refuses it.)
+  void (*end_process)(int32_t exit_code) = nullptr;
   // The exit code after a fatal report.
   int32_t fatal_exit_code = -1;
 };
