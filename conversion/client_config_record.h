@@ -18,8 +18,7 @@
 
 namespace netbar {
 
-void ExtractClientConfigRecord(TextView chunk, ExtractedRecord& record,
-                               ExtractionScratch& scratch);
+void ExtractClientConfigRecord(TextView chunk, ExtractedRecord& record, ExtractionScratch& scratch);
 
 // Regroups an upper-cased MAC of at least twelve characters (by the
 // splitter's rule, text/split_characters.h) into `out`; false, with `out`

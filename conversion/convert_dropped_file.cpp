@@ -8,6 +8,7 @@
 #include "files/read_whole_file.h"
 #include "text/bytes_ops.h"
 #include "text/compose.h"
+#include "text/list_encoding.h"
 #include "text/split.h"
 
 namespace netbar {
@@ -32,8 +33,8 @@ void Extract(SourceFormat format, TextView chunk, ExtractedRecord& record,
 
 Text ComposeSummary(const RunOutcome& outcome, TextView label, TextView output_path) {
   if (outcome.output_failed) {
-    return ConcatText({IntToText(outcome.record_count), "条", label,
-                       "记录写出失败，无法保存到\r\n", output_path});
+    return ConcatText({IntToText(outcome.record_count), "条", label, "记录写出失败，无法保存到\r\n",
+                       output_path});
   }
   if (outcome.record_count < 1) return Text("无记录写出");
   return ConcatText(
@@ -69,7 +70,7 @@ RunOutcome ConvertText(TextView text, RunReport& report) {
 }
 
 RunOutcome ConvertDroppedFile(TextView path, RunReport& report) {
-  const Text text = BytesToText(ReadWholeFile(path));
+  const Text text = BytesToText(ConvertListToAnsi(ReadWholeFile(path)));
   return ConvertText(text, report);
 }
 

@@ -31,7 +31,6 @@ RunOutcome ConvertDroppedFile(TextView path, RunReport& report);
 // The conversion of a text already read; ConvertDroppedFile without the read.
 RunOutcome ConvertText(TextView text, RunReport& report);
 
-[[nodiscard]] Text ComposeSummary(const RunOutcome& outcome, TextView label,
-                                  TextView output_path);
+[[nodiscard]] Text ComposeSummary(const RunOutcome& outcome, TextView label, TextView output_path);
 
 }  // namespace netbar

@@ -28,8 +28,7 @@ struct RunState {
 };
 
 // Why the record would be dropped, or nothing when it is accepted.
-[[nodiscard]] std::optional<DropReason> TestRecord(TextView mac, TextView name,
-                                                   bool mac_too_short);
+[[nodiscard]] std::optional<DropReason> TestRecord(TextView mac, TextView name, bool mac_too_short);
 
 // The name after the boot-type cut, the line-end cut and the format's rule.
 [[nodiscard]] TextView NameAsWritten(SourceFormat format, TextView name);

@@ -9,7 +9,7 @@
 namespace netbar {
 
 struct ProgramGlobals {
-  Text output_path;        // set once the window (or the console converter) starts
+  Text output_path;  // set once the window (or the console converter) starts
   FileNumber output_file = 0;
   Text format_label;
 };

@@ -38,7 +38,8 @@ int32_t BytesLength(const Bytes& bytes) { return static_cast<int32_t>(bytes.size
 
 unsigned char ByteAt(const Bytes& bytes, int32_t k) {
   if (k < 1) RaiseRuntimeError(kIndexBelowOne);
-  if (static_cast<int64_t>(k) > static_cast<int64_t>(bytes.size())) RaiseRuntimeError(kIndexAboveSize);
+  if (static_cast<int64_t>(k) > static_cast<int64_t>(bytes.size()))
+    RaiseRuntimeError(kIndexAboveSize);
   return static_cast<unsigned char>(bytes.data()[k - 1]);
 }
 

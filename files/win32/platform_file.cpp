@@ -22,6 +22,12 @@ PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
 
 PlatformFile PlatformFile::OpenForRewrite(TextView path) {
   const std::string name(path);
+  // Windows refuses to rewrite a read-only file; Wine run as root does not,
+  // so the attribute is honoured here on every system alike.
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return PlatformFile();
+  }
   HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return PlatformFile();
