@@ -4,14 +4,12 @@
 
 #include <vector>
 
+#include "support/members.h"
+
 namespace netbar {
 namespace {
 
-std::vector<Text> Members(const TextArray& array) {
-  std::vector<Text> members;
-  for (int32_t k = 1; k <= array.Size(); ++k) members.emplace_back(array.At(k));
-  return members;
-}
+using testing::Members;
 
 TEST(SplitText, PiecesBetweenDelimiters) {
   using V = std::vector<Text>;
