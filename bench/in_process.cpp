@@ -1,0 +1,79 @@
+#include "bench/in_process.h"
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+
+#include "conversion/convert_dropped_file.h"
+#include "conversion/program_globals.h"
+
+namespace netbar::bench {
+namespace {
+
+class DiscardingReport final : public RunReport {
+ public:
+  void AppendEditText(TextView) override {}
+  void SetCaption(TextView) override {}
+};
+
+class CollectingReporter final : public benchmark::ConsoleReporter {
+ public:
+  explicit CollectingReporter(std::map<std::string, InProcessResult>& results)
+      : ConsoleReporter(OO_Tabular), results_(results) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      InProcessResult& result = results_[run.run_name.function_name];
+      if (run.error_occurred) {
+        result.error = run.error_message;
+        continue;
+      }
+      // A single repetition has no aggregates; its one run is the median.
+      const bool median =
+          run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.repetitions <= 1;
+      if (median) {
+        result.median_seconds =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+ private:
+  std::map<std::string, InProcessResult>& results_;
+};
+
+void ConvertList(benchmark::State& state, const InProcessCase& c) {
+  DiscardingReport report;
+  for (auto _ : state) {
+    const RunOutcome outcome = ConvertDroppedFile(c.list_path, report);
+    if (outcome.record_count != c.expected_records || outcome.output_failed) {
+      state.SkipWithError("the conversion did not write the expected records");
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+std::map<std::string, InProcessResult> RunInProcessBenchmarks(
+    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions) {
+  Globals().output_path = output_path;
+  for (const InProcessCase& c : cases) {
+    benchmark::RegisterBenchmark(c.name.c_str(), ConvertList, c)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MinTime(0.2)
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true);
+  }
+  std::map<std::string, InProcessResult> results;
+  CollectingReporter reporter(results);
+  reporter.SetOutputStream(&std::cerr);
+  reporter.SetErrorStream(&std::cerr);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::ClearRegisteredBenchmarks();
+  return results;
+}
+
+}  // namespace netbar::bench

@@ -1,0 +1,31 @@
+// The conversion timed in-process with Google Benchmark: ConvertDroppedFile
+// on a list file, reporting to a RunReport that discards every line, so what
+// is timed is the core alone (read, split, extract, test, write the output
+// file), without process start and without standard output.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace netbar::bench {
+
+struct InProcessCase {
+  std::string name;  // unique; the key of the result
+  std::string list_path;
+  int64_t expected_records = 0;
+};
+
+struct InProcessResult {
+  double median_seconds = 0;  // per conversion, median of the repetitions
+  std::string error;          // empty when every conversion gave the expected count
+};
+
+// Runs every case `repetitions` times (each repetition as many conversions
+// as Google Benchmark needs for a stable figure) with the output file at
+// `output_path`. Progress goes to standard error.
+[[nodiscard]] std::map<std::string, InProcessResult> RunInProcessBenchmarks(
+    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions);
+
+}  // namespace netbar::bench
