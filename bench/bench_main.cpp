@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,6 +26,7 @@
 #include "bench/awk_one_liners.h"
 #include "bench/child_process.h"
 #include "bench/client_list.h"
+#include "bench/conversion_phases.h"
 #include "bench/in_process.h"
 #include "bench/results_table.h"
 
@@ -264,9 +266,11 @@ int Run(const Options& options) {
   std::vector<ListMeasurement> rows;
   for (const BenchList& entry : lists) rows.push_back(MeasurePrograms(options, entry, out_dir));
 
+  const int64_t largest = *std::max_element(options.clients.begin(), options.clients.end());
   std::vector<InProcessCase> cases;
   for (const BenchList& entry : lists) {
-    cases.push_back({entry.name, entry.list.string(), entry.counts.accepted});
+    cases.push_back(
+        {entry.name, entry.list.string(), entry.counts.accepted, entry.counts.clients == largest});
   }
   const auto in_process =
       RunInProcessBenchmarks(cases, (out_dir / "in-process.txt").string(), options.repetitions);
@@ -275,6 +279,11 @@ int Run(const Options& options) {
     if (found == in_process.end()) continue;  // filtered out
     if (!found->second.error.empty()) Fail(lists[k].name + ": " + found->second.error);
     rows[k].in_process_seconds = found->second.median_seconds;
+    for (const std::string_view phase : kConversionPhases) {
+      const auto timed = in_process.find(lists[k].name + "/" + std::string(phase));
+      if (timed == in_process.end()) break;
+      rows[k].phase_seconds.push_back(timed->second.median_seconds);
+    }
   }
   conditions.load_after = LoadAverage();
 

@@ -4,17 +4,13 @@
 
 #include <iostream>
 
+#include "bench/conversion_phases.h"
+#include "bench/discarding_report.h"
 #include "conversion/convert_dropped_file.h"
 #include "conversion/program_globals.h"
 
 namespace netbar::bench {
 namespace {
-
-class DiscardingReport final : public RunReport {
- public:
-  void AppendEditText(TextView) override {}
-  void SetCaption(TextView) override {}
-};
 
 class CollectingReporter final : public benchmark::ConsoleReporter {
  public:
@@ -66,6 +62,9 @@ std::map<std::string, InProcessResult> RunInProcessBenchmarks(
         ->MinTime(0.2)
         ->Repetitions(repetitions)
         ->ReportAggregatesOnly(true);
+    if (c.with_phases) {
+      RegisterPhaseBenchmarks(c.name, c.list_path, output_path, repetitions);
+    }
   }
   std::map<std::string, InProcessResult> results;
   CollectingReporter reporter(results);

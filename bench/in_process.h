@@ -15,6 +15,7 @@ struct InProcessCase {
   std::string name;  // unique; the key of the result
   std::string list_path;
   int64_t expected_records = 0;
+  bool with_phases = false;  // also time the run's phases, as "<name>/<phase>"
 };
 
 struct InProcessResult {
@@ -22,6 +23,8 @@ struct InProcessResult {
   std::string error;          // empty when every conversion gave the expected count
 };
 
+// Results are keyed by benchmark name: the case's name for the whole
+// conversion, "<name>/<phase>" for its phases (see conversion_phases.h).
 // Runs every case `repetitions` times (each repetition as many conversions
 // as Google Benchmark needs for a stable figure) with the output file at
 // `output_path`. Progress goes to standard error.

@@ -125,6 +125,29 @@ void AppendTargets(std::string& out, const std::vector<ListMeasurement>& rows) {
   out += memory + " | " + Verdict(memory_met) + " |\n";
 }
 
+void AppendPhases(std::string& out, const std::vector<ListMeasurement>& rows) {
+  bool any = false;
+  for (const ListMeasurement& row : rows) any = any || !row.phase_seconds.empty();
+  if (!any) return;
+  out += "\nWhere the in-process time goes (ms, medians; each phase timed on its own):\n\n";
+  out += "| List | Clients | read | detect | split | walk | sum | whole conversion |\n";
+  out += "|---|---:|---:|---:|---:|---:|---:|---:|\n";
+  for (const ListMeasurement& row : rows) {
+    if (row.phase_seconds.empty()) continue;
+    out += "| " + std::string(ListFormatLabel(row.format)) + " | " + ClientsLabel(row.clients);
+    double sum = 0;
+    for (const double seconds : row.phase_seconds) {
+      out += " | " + Milliseconds(seconds);
+      sum += seconds;
+    }
+    out += " | " + Milliseconds(sum) + " | " + Milliseconds(row.in_process_seconds) + " |\n";
+  }
+  out +=
+      "\nread: ReadWholeFile and BytesToText; detect: DetectSourceFormat; split: SplitText "
+      "into the chunk list; walk: the extractor and EmitRecord for every chunk, output file "
+      "included.\n";
+}
+
 }  // namespace
 
 double Median(std::vector<double> values) {
@@ -144,6 +167,7 @@ std::string RenderResults(const std::vector<ListMeasurement>& rows,
   out += "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
   for (const ListMeasurement& row : rows) AppendRow(out, row);
   AppendTargets(out, rows);
+  AppendPhases(out, rows);
   out += "\nTimes are wall-clock medians: of " + std::to_string(conditions.runs) +
          " runs for the programs (netbar-mac with `--output FILE LIST` and standard output to "
          "/dev/null, `wc -l LIST`, `LC_ALL=C awk 'PROGRAM' LIST > FILE`), of " +

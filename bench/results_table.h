@@ -23,6 +23,9 @@ struct ListMeasurement {
   double wc_seconds = 0;
   double awk_seconds = 0;
   bool awk_same_lines = false;
+  // In-process medians of the run's phases, in the order of
+  // kConversionPhases; empty when they were not timed.
+  std::vector<double> phase_seconds;
 };
 
 struct RunConditions {
