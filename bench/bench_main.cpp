@@ -5,7 +5,7 @@
 //
 //   netbar-bench --converter build/linux/netbar-mac --work build/bench
 //                [--clients 10000,100000,1000000] [--runs 5] [--repetitions 5]
-//                [--markdown FILE] [Google Benchmark flags]
+//                [--min-seconds 0.2] [--markdown FILE] [Google Benchmark flags]
 //
 // The programs run first, while this process holds nothing large, so that
 // their peak resident sets are their own.
@@ -41,6 +41,7 @@ struct Options {
   std::vector<int64_t> clients = {10000, 100000, 1000000};
   int runs = 5;
   int repetitions = 5;
+  double min_seconds = 0.2;  // the least time Google Benchmark spends on one repetition
   std::string markdown;
 };
 
@@ -86,6 +87,9 @@ Options ParseOptions(int argc, char** argv) {
       options.runs = ParsePositive(value);
     } else if (arg == "--repetitions") {
       options.repetitions = ParsePositive(value);
+    } else if (arg == "--min-seconds") {
+      options.min_seconds = std::strtod(value.c_str(), nullptr);
+      if (options.min_seconds <= 0) Fail("bad --min-seconds: " + value);
     } else if (arg == "--markdown") {
       options.markdown = value;
     } else {
@@ -95,7 +99,7 @@ Options ParseOptions(int argc, char** argv) {
   if (options.converter.empty() || options.work.empty()) {
     Fail(
         "usage: netbar-bench --converter PATH --work DIR [--clients N,N] [--runs N] "
-        "[--repetitions N] [--markdown FILE]");
+        "[--repetitions N] [--min-seconds S] [--markdown FILE]");
   }
   options.converter = fs::absolute(options.converter).string();
   return options;
@@ -272,8 +276,8 @@ int Run(const Options& options) {
     cases.push_back(
         {entry.name, entry.list.string(), entry.counts.accepted, entry.counts.clients == largest});
   }
-  const auto in_process =
-      RunInProcessBenchmarks(cases, (out_dir / "in-process.txt").string(), options.repetitions);
+  const auto in_process = RunInProcessBenchmarks(cases, (out_dir / "in-process.txt").string(),
+                                                 options.repetitions, options.min_seconds);
   for (size_t k = 0; k < lists.size(); ++k) {
     const auto found = in_process.find(lists[k].name);
     if (found == in_process.end()) continue;  // filtered out

@@ -72,11 +72,11 @@ void Walk(benchmark::State& state, const std::string& path, const std::string& o
 }  // namespace
 
 void RegisterPhaseBenchmarks(const std::string& name, const std::string& list_path,
-                             const std::string& output_path, int repetitions) {
-  const auto configure = [repetitions](benchmark::internal::Benchmark* b) {
+                             const std::string& output_path, int repetitions, double min_seconds) {
+  const auto configure = [repetitions, min_seconds](benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)
         ->UseRealTime()
-        ->MinTime(0.2)
+        ->MinTime(min_seconds)
         ->Repetitions(repetitions)
         ->ReportAggregatesOnly(true);
   };

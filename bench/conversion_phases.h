@@ -18,6 +18,6 @@ inline constexpr std::string_view kConversionPhases[] = {"read", "detect", "spli
 // Registers the four benchmarks, named "<name>/<phase>", for one list. The
 // walk writes its lines to `output_path`.
 void RegisterPhaseBenchmarks(const std::string& name, const std::string& list_path,
-                             const std::string& output_path, int repetitions);
+                             const std::string& output_path, int repetitions, double min_seconds);
 
 }  // namespace netbar::bench

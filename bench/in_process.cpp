@@ -53,17 +53,18 @@ void ConvertList(benchmark::State& state, const InProcessCase& c) {
 }  // namespace
 
 std::map<std::string, InProcessResult> RunInProcessBenchmarks(
-    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions) {
+    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions,
+    double min_seconds) {
   Globals().output_path = output_path;
   for (const InProcessCase& c : cases) {
     benchmark::RegisterBenchmark(c.name.c_str(), ConvertList, c)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime()
-        ->MinTime(0.2)
+        ->MinTime(min_seconds)
         ->Repetitions(repetitions)
         ->ReportAggregatesOnly(true);
     if (c.with_phases) {
-      RegisterPhaseBenchmarks(c.name, c.list_path, output_path, repetitions);
+      RegisterPhaseBenchmarks(c.name, c.list_path, output_path, repetitions, min_seconds);
     }
   }
   std::map<std::string, InProcessResult> results;

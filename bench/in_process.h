@@ -29,6 +29,7 @@ struct InProcessResult {
 // as Google Benchmark needs for a stable figure) with the output file at
 // `output_path`. Progress goes to standard error.
 [[nodiscard]] std::map<std::string, InProcessResult> RunInProcessBenchmarks(
-    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions);
+    const std::vector<InProcessCase>& cases, const std::string& output_path, int repetitions,
+    double min_seconds);
 
 }  // namespace netbar::bench
