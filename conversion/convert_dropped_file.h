@@ -1,9 +1,10 @@
 // One conversion run for one dropped file.
 //
-// Reads the whole file (up to its first NUL), empties or creates the output
-// file at Globals().output_path before looking at anything else, recognises
-// the format, walks its chunks, emits every accepted record and ends with
-// the summary:
+// Reads the whole file, turns a list saved as UTF-8 or UTF-16 into the ANSI
+// code page (text/list_encoding.h) and takes the text up to its first NUL;
+// empties or creates the output file at Globals().output_path before looking
+// at anything else, recognises the format, walks its chunks, emits every
+// accepted record and ends with the summary:
 //   "3条云更新记录写出成功已保存到\r\n" + output path    records written
 //   "无记录写出"                                        none accepted
 //   "3条云更新记录写出失败，无法保存到\r\n" + path       the output file could
