@@ -15,10 +15,11 @@
 // the program ends:
 //   DragEnter keys=<grfKeyState> allowed=<effects> hdrop=<0|1>
 //   DragLeave
-//   Drop keys=<grfKeyState> allowed=<effects> offset=<x>,<y> over=<main|child>
+//   Drop keys=<grfKeyState> allowed=<effects> client=<x>,<y> over=<main|child>
 //   file=<path>          one line per CF_HDROP entry, from DragQueryFileA
 //   timeout              no drag ended within a minute
-// offset is the drop point less the window's top-left corner (GetWindowRect).
+// client is the drop point in client coordinates; the client area is
+// 400 x 300 pixels, the child control covers (10,10)-(210,90) of it.
 // The exit code is 0 once a drag ended, 2 after the timeout, 1 when the
 // program could not start or could not write the log.
 #include <ole2.h>
@@ -35,6 +36,8 @@ namespace {
 // is compound text (or UTF-8) and not plain Latin-1.
 constexpr char kTitle[] = "拖放目标---BY：测试";
 constexpr char kClassName[] = "XdndDropTargetWindow";
+constexpr int kClientWidth = 400;
+constexpr int kClientHeight = 300;
 constexpr UINT_PTR kGiveUpTimer = 1;
 constexpr UINT kGiveUpMilliseconds = 60 * 1000;
 
@@ -139,14 +142,11 @@ class LoggingDropTarget final : public IDropTarget {
 
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point,
                                  DWORD* effect) override {
-    RECT frame{};
-    GetWindowRect(session_.window, &frame);
-    POINT client_point{point.x, point.y};
-    ScreenToClient(session_.window, &client_point);
-    const HWND over = ChildWindowFromPointEx(session_.window, client_point, CWP_SKIPINVISIBLE);
+    POINT client{point.x, point.y};
+    ScreenToClient(session_.window, &client);
+    const HWND over = ChildWindowFromPointEx(session_.window, client, CWP_SKIPINVISIBLE);
     session_.Line("Drop keys=" + std::to_string(keys) + " allowed=" + std::to_string(*effect) +
-                  " offset=" + std::to_string(point.x - frame.left) + "," +
-                  std::to_string(point.y - frame.top) +
+                  " client=" + std::to_string(client.x) + "," + std::to_string(client.y) +
                   " over=" + (over == session_.child ? "child" : "main"));
     LogFiles(data);
     *effect = Choose(*effect);
@@ -244,8 +244,11 @@ int RunWindow(Session& session, HINSTANCE instance) {
     session.Line("error: RegisterClassA failed");
     return 1;
   }
-  session.window = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                   nullptr, nullptr, instance, &session);
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  session.window = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 100, 100,
+                                   frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                   nullptr, instance, &session);
   if (session.window == nullptr) {
     session.Line("error: CreateWindowExA failed");
     return 1;
