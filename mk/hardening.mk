@@ -42,10 +42,16 @@ test-fuzz: fuzz-build
 	    build/fuzz/findings/$$t/regression.log | sed 's/^/  /'; \
 	done
 
+# The core's own tests, the encoding tests, and the console converter's end
+# to end and hostile-input suites, all on the sanitized build. Only their
+# targets are built, so a suite of the window that cannot build natively
+# does not stand in the way.
+SANITIZED_TARGETS = core_tests netbar-mac $(if $(wildcard tests/encoding/CMakeLists.txt),encoding_tests)
+SANITIZED_TESTS = ^(core_tests|console_converter|hostile_inputs|encoding_tests|encoding_console_converter)$$
 test-sanitizers:
 	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan
-	@ctest --preset asan
+	@cmake --build --preset asan --target $(SANITIZED_TARGETS)
+	@ctest --preset asan -R '$(SANITIZED_TESTS)'
 
 # Every fixture through the shipped Linux converter under memcheck; any
 # error, a definite leak included, fails.
@@ -63,3 +69,22 @@ test-valgrind: linux
 	echo "test-valgrind: memcheck clean on every fixture and seed list"
 
 TEST_SUITES += test-fuzz test-sanitizers test-valgrind
+
+# Line coverage of the core reached by each target's corpus (the committed
+# seeds and whatever `make fuzz` has grown in build/fuzz/corpus).
+FUZZ_COVERAGE_FLAGS = -fsanitize=fuzzer-no-link -fprofile-instr-generate -fcoverage-mapping
+fuzz-coverage:
+	@cmake -S . -B build/fuzz-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="$(FUZZ_COVERAGE_FLAGS)" -DNETBAR_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build/fuzz-coverage --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$t; \
+	  LLVM_PROFILE_FILE=build/fuzz-coverage/$$t.profraw build/fuzz-coverage/fuzz/$$t -runs=0 \
+	    build/fuzz/corpus/$$t fuzz/corpus/$$t >/dev/null 2>&1 || exit 1; \
+	  llvm-profdata merge -sparse build/fuzz-coverage/$$t.profraw -o build/fuzz-coverage/$$t.profdata; \
+	  echo "fuzz-coverage: $$t"; \
+	  llvm-cov report build/fuzz-coverage/fuzz/$$t -instr-profile=build/fuzz-coverage/$$t.profdata \
+	    text conversion files app; \
+	done
+.PHONY: fuzz-coverage

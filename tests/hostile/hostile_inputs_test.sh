@@ -145,6 +145,10 @@ prepare_output_dir_missing() {
   cp "$FIXTURES/named_sections.ini" "$list"; want=$FIXTURES/named_sections.expected
   out=$work/out/$case/no-such-directory/Netbar_MAC.txt; absent=1
 }
+prepare_output_is_directory() {
+  cp "$FIXTURES/named_sections.ini" "$list"; want=$FIXTURES/named_sections.expected
+  out=$work/out/$case/a-directory; mkdir -p "$out"
+}
 prepare_full_disk() {
   cp "$FIXTURES/mac_sections.ini" "$list"; want=$FIXTURES/mac_sections.expected; out=/dev/full
 }
@@ -204,6 +208,7 @@ held_open_for_writing    linux   0    ok:3:云更新
 held_open_for_writing    windows 1    none
 read_only_output         all     2    failed:2:顺网
 output_dir_missing       all     2    failed:3:网众
+output_is_directory      all     2    failed:3:网众
 full_disk                all     2    failed:3:云更新
 sparse_2gib              all     1    none
 sparse_4gib_wrapping     all     1    none
