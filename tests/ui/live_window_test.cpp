@@ -1,0 +1,260 @@
+// NetbarMac.exe as the user meets it: started as a process of its own in a
+// directory of the test's, read back from outside and driven with the
+// keyboard and the mouse.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tests/ui/live_program.h"
+#include "tests/ui/window_readback.h"
+#include "tests/ui/windows_test_files.h"
+
+namespace netbar::ui {
+namespace {
+
+using namespace testing;
+
+constexpr char kExitCallbackTrace[] = "NetbarMac: exit callback ran";
+// Fonts and icons are handles of the program's own process; the in-process
+// window tests read them back.
+constexpr int kGroupBoxId = 100, kHintLabelId = 101, kEndButtonId = 102, kEditBoxId = 103,
+              kPromptLabelId = 104;
+
+// The program copied into a fresh run directory and started there.
+class LiveWindowTest : public ::testing::Test {
+ public:
+  void Start() {
+    const std::string copy = run_directory_.File("NetbarMac.exe");
+    ASSERT_TRUE(CopyFileA(NETBAR_PROGRAM, copy.c_str(), FALSE)) << NETBAR_PROGRAM;
+    program_ = std::make_unique<LiveProgram>(copy, run_directory_.path());
+    window_ = program_->WaitForWindow();
+    ASSERT_NE(window_, nullptr) << "no main window appeared";
+    group_ = Child(window_, kGroupBoxId);
+    ASSERT_NE(group_, nullptr);
+    SetForegroundWindow(window_);
+    Settle();
+  }
+  [[nodiscard]] HWND Control(int id) const { return Child(group_, id); }
+  [[nodiscard]] POINT CentreOf(HWND control) const {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  }
+  void ExpectOrdinaryEnd() {
+    ASSERT_TRUE(program_->WaitForExit()) << "the program did not end";
+    EXPECT_EQ(program_->exit_code(), 0u);
+    EXPECT_EQ(program_->CountTraceLines(kExitCallbackTrace), 1);
+  }
+  void ExpectStillRunning() {
+    EXPECT_FALSE(program_->WaitForExit(700));
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_NE(Control(kEditBoxId), nullptr) << "the controls are gone";
+  }
+
+  ScratchDirectory run_directory_{"netbar-live"};
+  std::unique_ptr<LiveProgram> program_;
+  HWND window_ = nullptr;
+  HWND group_ = nullptr;
+};
+
+TEST_F(LiveWindowTest, StandsCentredOnTheScreenWithItsTitle) {
+  ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+  ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+  Start();
+  EXPECT_EQ(PlacementInParent(window_), (Placement{277, 141, 470, 486}))
+      << Describe(PlacementInParent(window_));
+  EXPECT_EQ(WindowText(window_), "Kestrova---BY：Tamberlo");
+  const LONG style = GetWindowLongA(window_, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_FALSE(GetWindowLongA(window_, GWL_EXSTYLE) & (WS_EX_ACCEPTFILES | WS_EX_TOPMOST));
+}
+
+TEST_F(LiveWindowTest, HoldsItsControlsWithTheirCaptions) {
+  Start();
+  struct Expected {
+    const char* name;
+    HWND control;
+    HWND parent;
+    const char* class_name;
+    Placement placement;
+    bool tab_stop;
+    const char* caption;
+  };
+  const Expected controls[] = {
+      {"分组框1", group_, window_, "Button", {8, 8, 448, 440}, false, ""},
+      {"标签1",
+       Control(kHintLabelId),
+       group_,
+       "NetbarMacLabel",
+       {9, 20, 431, 48},
+       false,
+       "提示 顺网文件路径:\\Diskless\\ClientConfig.xml"},
+      {"按钮_读节名", Control(kEndButtonId), group_, "Button", {48, 360, 88, 32}, true, "结束"},
+      {"编辑框1", Control(kEditBoxId), group_, "Edit", {193, 88, 240, 328}, true, ""},
+      {"标签2",
+       Control(kPromptLabelId),
+       group_,
+       "NetbarMacLabel",
+       {8, 104, 184, 148},
+       false,
+       "将要转换的文件拖入本程序界面任意位置即可"},
+  };
+  for (const Expected& expected : controls) {
+    SCOPED_TRACE(expected.name);
+    ASSERT_NE(expected.control, nullptr);
+    EXPECT_EQ(GetParent(expected.control), expected.parent);
+    EXPECT_EQ(ClassName(expected.control), expected.class_name);
+    EXPECT_EQ(PlacementInParent(expected.control), expected.placement)
+        << Describe(PlacementInParent(expected.control));
+    EXPECT_EQ((GetWindowLongA(expected.control, GWL_STYLE) & WS_TABSTOP) != 0, expected.tab_stop);
+    EXPECT_TRUE(IsWindowVisible(expected.control));
+    EXPECT_TRUE(IsWindowEnabled(expected.control));
+    EXPECT_EQ(WindowText(expected.control), expected.caption);
+  }
+  // The client area of the window, in the window's coordinates.
+  POINT client{0, 0};
+  ClientToScreen(window_, &client);
+  RECT edit;
+  GetWindowRect(Control(kEditBoxId), &edit);
+  EXPECT_EQ(edit.left - client.x, 201);
+  EXPECT_EQ(edit.top - client.y, 96);
+}
+
+struct ScreenColours {
+  int blue = 0, black = 0, face = 0, white = 0;
+};
+
+ScreenColours ColoursOnScreen(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  HDC screen = GetDC(nullptr);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  ScreenColours seen;
+  for (LONG y = rect.top; y < rect.bottom; y += 1) {
+    for (LONG x = rect.left; x < rect.right; x += 1) {
+      const COLORREF pixel = GetPixel(screen, x, y);
+      seen.blue += pixel == RGB(0, 0, 255);
+      seen.black += pixel == RGB(0, 0, 0);
+      seen.face += pixel == face;
+      seen.white += pixel == RGB(255, 255, 255);
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+TEST_F(LiveWindowTest, IsPaintedInItsColours) {
+  Start();
+  const ScreenColours hint = ColoursOnScreen(Control(kHintLabelId));
+  EXPECT_GT(hint.black, 30) << "black text";
+  EXPECT_EQ(hint.blue, 0);
+  EXPECT_GT(hint.face, 431 * 48 / 2) << "on the 3D-face colour";
+  const ScreenColours prompt = ColoursOnScreen(Control(kPromptLabelId));
+  EXPECT_GT(prompt.blue, 300) << "blue text";
+  EXPECT_EQ(prompt.black, 0);
+  EXPECT_GT(prompt.face, 184 * 148 / 3);
+  const ScreenColours edit = ColoursOnScreen(Control(kEditBoxId));
+  EXPECT_GT(edit.white, 200 * 300) << "a white edit box";
+  // The window's own background, between the group box's frame and its
+  // controls.
+  HDC screen = GetDC(nullptr);
+  POINT background{12, 300};
+  ClientToScreen(window_, &background);
+  EXPECT_EQ(GetPixel(screen, background.x, background.y), GetSysColor(COLOR_BTNFACE));
+  ReleaseDC(nullptr, screen);
+}
+
+// Every way of ending the program the ordinary way.
+TEST_F(LiveWindowTest, EveryOrdinaryEndExitsWithZeroAfterOneExitCallback) {
+  struct Way {
+    const char* name;
+    std::function<void(LiveWindowTest&)> end;
+  };
+  const Way ways[] = {
+      {"end button clicked",
+       [](LiveWindowTest& t) { ClickAt(t.CentreOf(t.Control(kEndButtonId))); }},
+      {"Space on the focused end button",
+       [](LiveWindowTest& t) {
+         SetFocus(nullptr);
+         ASSERT_EQ(FocusOf(t.program_->thread_id()), t.Control(kEndButtonId));
+         PressKeys({VK_SPACE});
+       }},
+      {"close button",
+       [](LiveWindowTest& t) {
+         RECT outer;
+         GetWindowRect(t.window_, &outer);
+         const int frame = GetSystemMetrics(SM_CXFIXEDFRAME);
+         ClickAt(
+             {outer.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1,
+              outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
+       }},
+      {"Alt+F4",
+       [](LiveWindowTest&) {
+         PressKeys({VK_MENU, VK_F4});
+       }},
+      {"Esc on the end button", [](LiveWindowTest&) { PressKeys({VK_ESCAPE}); }},
+      {"Esc in the edit box",
+       [](LiveWindowTest& t) {
+         ClickAt(t.CentreOf(t.Control(kEditBoxId)));
+         ASSERT_EQ(FocusOf(t.program_->thread_id()), t.Control(kEditBoxId));
+         PressKeys({VK_ESCAPE});
+       }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    Start();
+    way.end(*this);
+    ExpectOrdinaryEnd();
+    program_.reset();
+  }
+}
+
+TEST_F(LiveWindowTest, TabAndShiftTabMoveBetweenTheButtonAndTheEditBox) {
+  Start();
+  const DWORD thread = program_->thread_id();
+  HWND button = Control(kEndButtonId), edit = Control(kEditBoxId);
+  ASSERT_EQ(FocusOf(thread), button) << "the keyboard starts at the first tab stop";
+  PressKeys({VK_TAB});
+  EXPECT_EQ(FocusOf(thread), edit);
+  PressKeys({VK_TAB});
+  EXPECT_EQ(FocusOf(thread), button) << "Tab leaves the edit box";
+  PressKeys({VK_SHIFT, VK_TAB});
+  EXPECT_EQ(FocusOf(thread), edit);
+  PressKeys({VK_SHIFT, VK_TAB});
+  EXPECT_EQ(FocusOf(thread), button);
+  EXPECT_EQ(WindowText(edit), "") << "no tab character went into the box";
+  PressKeys({VK_ESCAPE});
+  ExpectOrdinaryEnd();
+}
+
+TEST_F(LiveWindowTest, EnterAndF1OutsideTheEditBoxDoNothing) {
+  Start();
+  ASSERT_EQ(FocusOf(program_->thread_id()), Control(kEndButtonId));
+  PressKeys({VK_RETURN});
+  ExpectStillRunning();
+  PressKeys({VK_F1});
+  ExpectStillRunning();
+  EXPECT_EQ(program_->CountTraceLines(kExitCallbackTrace), 0);
+  PressKeys({VK_ESCAPE});
+  ExpectOrdinaryEnd();
+}
+
+TEST_F(LiveWindowTest, TypingGoesIntoTheEditBoxAndEnterBreaksTheLine) {
+  Start();
+  HWND edit = Control(kEditBoxId);
+  ClickAt(CentreOf(edit));
+  TypeText("abc");
+  PressKeys({VK_RETURN});
+  TypeText("de");
+  EXPECT_EQ(WindowText(edit), "abc\r\nde");
+  ExpectStillRunning();
+  PressKeys({VK_ESCAPE});
+  ExpectOrdinaryEnd();
+}
+
+}  // namespace
+}  // namespace netbar::ui
