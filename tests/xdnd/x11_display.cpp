@@ -51,6 +51,14 @@ XDisplay::~XDisplay() {
 
 XDisplay::XDisplay(XDisplay&& other) noexcept : display_(std::exchange(other.display_, nullptr)) {}
 
+XDisplay& XDisplay::operator=(XDisplay&& other) noexcept {
+  if (this != &other) {
+    if (display_ != nullptr) XCloseDisplay(display_);
+    display_ = std::exchange(other.display_, nullptr);
+  }
+  return *this;
+}
+
 std::optional<std::string> XDisplay::TakeError() const {
   XSync(display_, False);
   if (!recorded_error.present) return std::nullopt;

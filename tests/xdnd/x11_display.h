@@ -23,7 +23,7 @@ class XDisplay {
   [[nodiscard]] static std::optional<XDisplay> Open();
   ~XDisplay();
   XDisplay(XDisplay&& other) noexcept;
-  XDisplay& operator=(XDisplay&&) = delete;
+  XDisplay& operator=(XDisplay&& other) noexcept;
   XDisplay(const XDisplay&) = delete;
   XDisplay& operator=(const XDisplay&) = delete;
 
