@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "tests/ui/generated_lists.h"
 #include "tests/ui/live_program.h"
+#include "tests/ui/unix_side.h"
 #include "tests/ui/window_readback.h"
 #include "tests/ui/windows_test_files.h"
 
@@ -254,6 +256,133 @@ TEST_F(LiveWindowTest, TypingGoesIntoTheEditBoxAndEnterBreaksTheLine) {
   ExpectStillRunning();
   PressKeys({VK_ESCAPE});
   ExpectOrdinaryEnd();
+}
+
+// Files dropped the way a file manager drops them: a real XDND drag from
+// another (native) process onto the window, which Wine hands to the
+// program's drop target.
+class LiveDropTest : public LiveWindowTest {
+ public:
+  static std::string DropCommand(const std::vector<std::string>& windows_paths) {
+    // The title in UTF-8, as X11 tools take it, spelled in ASCII for the
+    // command line.
+    std::string command =
+        ShellQuoted(NETBAR_XDND_DROP) +
+        " --wait 20 --title \"$(printf 'Kestrova---BY\\357\\274\\232Tamberlo')\" --";
+    for (const std::string& path : windows_paths) command += " " + ShellQuoted(UnixPath(path));
+    return command + " >/dev/null";
+  }
+  // The drag source's status: 4 when the drop was delivered and the target
+  // answered that it did not perform it, which is what E_FAIL tells.
+  static int Drop(const std::vector<std::string>& windows_paths) {
+    const int status = RunUnixCommand(DropCommand(windows_paths));
+    Settle(500);
+    return status;
+  }
+  // The screen around the main window, under the build folder.
+  void SaveScreenshot(const std::string& name) {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const std::string crop = std::to_string(outer.right - outer.left) + "x" +
+                             std::to_string(outer.bottom - outer.top) + "+" +
+                             std::to_string(outer.left) + "+" + std::to_string(outer.top);
+    RunUnixCommand("mkdir -p " + ShellQuoted(NETBAR_SCREENSHOTS) +
+                   " && import -window root -crop " + crop + " +repage " +
+                   ShellQuoted(std::string(NETBAR_SCREENSHOTS) + "/" + name));
+  }
+  [[nodiscard]] std::string EditText() const { return WindowText(Control(kEditBoxId)); }
+  [[nodiscard]] std::string Caption() const { return WindowText(Control(kHintLabelId)); }
+  [[nodiscard]] std::string Output() const {
+    return ReadBytes(run_directory_.File("Netbar_MAC.txt"));
+  }
+  [[nodiscard]] std::string Summary(const std::string& head) const {
+    return head + "记录写出成功已保存到\r\n" + run_directory_.File("Netbar_MAC.txt");
+  }
+};
+
+TEST_F(LiveDropTest, DroppedFilesAreConvertedRunAfterRun) {
+  Start();
+  HWND edit = Control(kEditBoxId);
+  ClickAt(CentreOf(edit));
+  TypeText("abc");
+  PressKeys({VK_HOME});  // the caret away from the end
+
+  ASSERT_EQ(Drop({FixturePath("mac_sections.ini")}), 4);
+  const std::string first = Fixture("mac_sections.expected");
+  EXPECT_EQ(EditText(), "abc" + first) << "typed text stays, the lines come after it";
+  const LRESULT selection = SendMessageA(edit, EM_GETSEL, 0, 0);
+  EXPECT_EQ(LOWORD(selection), ("abc" + first).size()) << "the caret ends after the last line";
+  EXPECT_EQ(HIWORD(selection), ("abc" + first).size());
+  EXPECT_EQ(Caption(), Summary("3条云更新"));
+  EXPECT_EQ(Output(), first);
+  SaveScreenshot("after-drop.png");
+
+  ASSERT_EQ(Drop({FixturePath("named_sections.ini")}), 4);
+  const std::string second = Fixture("named_sections.expected");
+  EXPECT_EQ(EditText(), "abc" + first + second);
+  EXPECT_EQ(Caption(), Summary("3条网众"));
+  EXPECT_EQ(Output(), second) << "the file holds the latest run only";
+
+  // Two files at once are one run of their joined paths, which name no file.
+  ASSERT_EQ(Drop({FixturePath("mac_sections.ini"), FixturePath("client_config.xml")}), 4);
+  EXPECT_EQ(EditText(), "abc" + first + second);
+  EXPECT_EQ(Caption(), "无记录写出");
+  EXPECT_EQ(Output(), "");
+  SaveScreenshot("after-two-files.png");
+
+  ClickAt(CentreOf(Control(kEndButtonId)));
+  ExpectOrdinaryEnd();
+}
+
+// A request for memory that the 32-bit process cannot satisfy, in the middle
+// of a run: a list whose last client has a name of some 400 MB. The records
+// before it are shown and written; the error box tells the size asked for.
+TEST_F(LiveDropTest, AFailedMemoryRequestInARunShowsTheErrorBoxAndEndsWithMinusOne) {
+  const GeneratedList small = MacSectionList(20);
+  const std::string big_list = run_directory_.File("big.ini");
+  {
+    HANDLE file = CreateFileA(big_list.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    const std::string head = small.list + "[00-1A-2B-FF-FF-FF]\r\nName=";
+    WriteFile(file, head.data(), head.size(), &written, nullptr);
+    const std::string block(1 << 20, 'N');
+    for (int i = 0; i < 400; ++i) WriteFile(file, block.data(), block.size(), &written, nullptr);
+    const std::string tail = "\r\nArea=0\r\n";
+    WriteFile(file, tail.data(), tail.size(), &written, nullptr);
+    CloseHandle(file);
+  }
+  Start();
+  UnixCommand drop(DropCommand({big_list}));
+  HWND box = program_->WaitForOtherWindow("错误", 60000);
+  ASSERT_NE(box, nullptr) << "no error box";
+
+  const std::string text = WindowText(Child(box, 0xFFFF));  // the box's message
+  const std::string head = "运行时出错!\r\n\r\n错误信息：分配 ";
+  const std::string end = " 字节内存失败!\r\n";
+  ASSERT_EQ(text.substr(0, head.size()), head) << text;
+  ASSERT_GE(text.size(), head.size() + end.size());
+  ASSERT_EQ(text.substr(text.size() - end.size()), end) << text;
+  const std::string digits = text.substr(head.size(), text.size() - head.size() - end.size());
+  ASSERT_EQ(digits.find_first_not_of("0123456789"), std::string::npos) << digits;
+  EXPECT_GE(std::stoull(digits), 400ull << 20) << "the size asked for";
+  // While the box shows: the lines so far in the edit box, no new summary.
+  EXPECT_EQ(EditText(), small.lines);
+  EXPECT_EQ(Caption(), "提示 顺网文件路径:\\Diskless\\ClientConfig.xml");
+  // The end button does nothing meanwhile.
+  ClickAt(CentreOf(Control(kEndButtonId)));
+  EXPECT_FALSE(program_->WaitForExit(500));
+  SaveScreenshot("error-box.png");
+
+  SetForegroundWindow(box);
+  Settle();
+  PressKeys({VK_RETURN});  // OK
+  ASSERT_TRUE(program_->WaitForExit()) << "the program did not end after OK";
+  EXPECT_EQ(program_->exit_code(), 0xFFFFFFFFu) << "-1, all bits set";
+  EXPECT_EQ(program_->CountTraceLines(kExitCallbackTrace), 0);
+  EXPECT_EQ(Output(), small.lines) << "exactly the lines written before the error";
+  drop.Wait(30);
 }
 
 }  // namespace
