@@ -12,8 +12,13 @@
 
 XDND_DROP ?= build/linux/tests/xdnd/xdnd-drop
 
-test-gui: linux windows
-	@test -x $(XDND_DROP) || cmake --build --preset linux --target xdnd-drop
+# Both builds with their tests (the default; a build directory configured
+# without them is set back).
+test-gui:
+	@cmake --preset linux -DBUILD_TESTING=ON >/dev/null
+	@cmake --build --preset linux --target xdnd-drop
+	@cmake --preset windows -DBUILD_TESTING=ON >/dev/null
+	@cmake --build --preset windows
 	@ctest --preset windows -L gui
 
 run: windows
