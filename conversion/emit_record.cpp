@@ -5,21 +5,13 @@
 #include "text/find.h"
 
 namespace netbar {
-namespace {
 
-TextView BeforeLineEnd(TextView field) {
-  const size_t end = field.find_first_of("\r\n");
-  return end == TextView::npos ? field : field.substr(0, end);
-}
-
-}  // namespace
-
-TextView MacAsWritten(TextView mac) { return BeforeLineEnd(mac); }
+TextView MacAsWritten(TextView mac) { return BeforeLineEndView(mac); }
 
 TextView NameAsWritten(SourceFormat format, TextView name) {
   const int32_t boot_type = FindText(name, "BootType=");
   if (boot_type != -1) name = LeftView(name, boot_type - 3);
-  name = BeforeLineEnd(name);
+  name = BeforeLineEndView(name);
   if (format == SourceFormat::MacSectionIni) name = ShortenMacSectionName(name);
   return name;
 }

@@ -17,11 +17,9 @@ void ExtractNamedSectionRecord(TextView chunk, ExtractedRecord& record) {
     record.mac.clear();
     return;
   }
-  TextView value = MidView(chunk, key + 4, 17);
   // A value shorter than 17 bytes ends at its line end; the next line is
   // not part of the MAC.
-  const size_t line_end = value.find_first_of("\r\n");
-  if (line_end != TextView::npos) value = value.substr(0, line_end);
+  const TextView value = BeforeLineEndView(MidView(chunk, key + 4, 17));
   record.mac = ReplaceSubtext(value, ":", "-");
 }
 

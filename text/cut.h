@@ -25,4 +25,8 @@ namespace netbar {
 [[nodiscard]] TextView RightView(TextView text, int32_t count);
 [[nodiscard]] TextView MidView(TextView text, int32_t start, int32_t count);
 
+// The bytes before the first CR or LF byte, or the whole text:
+//   BeforeLineEndView("PC1\r\nX") -> "PC1"    BeforeLineEndView("\nX") -> ""
+[[nodiscard]] TextView BeforeLineEndView(TextView text);
+
 }  // namespace netbar

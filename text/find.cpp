@@ -1,5 +1,6 @@
 #include "text/find.h"
 
+#include <bit>
 #include <cstring>
 
 namespace netbar {
@@ -14,11 +15,16 @@ uint64_t Load8(const char* p) {
   return word;
 }
 
-// True when some byte of `word` equals the byte replicated in `pattern`.
-bool HasByte(uint64_t word, uint64_t pattern) {
+// The high bit of every byte of `word` that equals the byte replicated in
+// `pattern`, and possibly of some bytes above the first such byte (a borrow
+// can run on); the lowest bit set is always a true match.
+uint64_t MatchingBytes(uint64_t word, uint64_t pattern) {
   const uint64_t x = word ^ pattern;
-  return ((x - kOnes) & ~x & kHighs) != 0;
+  return (x - kOnes) & ~x & kHighs;
 }
+
+// The word's first byte in memory order is its lowest byte.
+static_assert(std::endian::native == std::endian::little);
 
 }  // namespace
 
@@ -31,16 +37,26 @@ size_t FindAtCharacterStart(TextView text, TextView needle, size_t from) {
   const uint64_t pattern = kOnes * static_cast<unsigned char>(first);
   size_t p = from;
   while (p + m <= n) {
-    // Eight single-byte characters none of which starts the needle can be
-    // stepped over at once: each is a character start and none matches.
+    // Single-byte characters that do not start the needle are stepped over
+    // eight at a time, up to the first byte that starts the needle or opens
+    // a two-byte character: every byte before it is a character start and
+    // none matches.
     if (p + 8 <= n) {
       const uint64_t word = Load8(t + p);
-      if ((word & kHighs) == 0 && !HasByte(word, pattern)) {
+      const uint64_t stops = MatchingBytes(word, pattern) | (word & kHighs);
+      if (stops == 0) {
         p += 8;
         continue;
       }
+      p += static_cast<size_t>(std::countr_zero(stops)) / 8;
+      if (p + m > n) break;
     }
-    if (t[p] == first && std::memcmp(t + p, needle.data(), m) == 0) return p;
+    // The second byte is tested before memcmp is called: in an XML list
+    // nearly every '<' starts some other tag than the one looked for.
+    if (t[p] == first && (m == 1 || (t[p + 1] == needle[1] &&
+                                     std::memcmp(t + p + 2, needle.data() + 2, m - 2) == 0))) {
+      return p;
+    }
     if (IsLeadByte(t[p])) {
       if (p + 1 == n) return TextView::npos;
       p += 2;

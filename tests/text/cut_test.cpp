@@ -47,5 +47,25 @@ TEST(TextCut, CountsBytesNotCharacters) {
             "a");
 }
 
+TEST(TextCut, BeforeLineEndViewEndsAtTheFirstCrOrLf) {
+  struct Case {
+    const char* what;
+    TextView text;
+    TextView want;
+  } cases[] = {
+      {"CR LF", "PC1\r\nBootType=1", "PC1"},
+      {"lone LF", "PC1\nX\r", "PC1"},
+      {"lone CR", "PC1\rX\n", "PC1"},
+      {"line end first", "\r\nPC1", ""},
+      {"no line end", "00-1A-2B-3C-4D-5E", "00-1A-2B-3C-4D-5E"},
+      {"empty", "", ""},
+      {"bytes, not characters: a lead byte before CR", "\xD6\r\n", "\xD6"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(BeforeLineEndView(c.text), c.want);
+  }
+}
+
 }  // namespace
 }  // namespace netbar

@@ -53,5 +53,19 @@ TEST(FindText, MatchesOnlyWhereACharacterBeginsAcrossWordBoundaries) {
   }
 }
 
+TEST(FindText, StepsOverNearMissesAtEveryAlignment) {
+  // The fast path jumps to the first byte of a word that starts the needle
+  // or opens a two-byte character; near misses, a trail byte equal to the
+  // needle's first byte and a partial needle at the end must all be stepped
+  // over correctly wherever they fall in a word.
+  for (size_t pad = 0; pad < 17; ++pad) {
+    SCOPED_TRACE(pad);
+    const Text prefix = Text(pad, 'a') + "<M<Ma<Mac°<";
+    EXPECT_EQ(FindText(prefix + "<Mac>x", "<Mac>"), static_cast<int32_t>(prefix.size() + 1));
+    EXPECT_EQ(FindText(prefix + "<Ma", "<Mac>"), -1);
+    EXPECT_EQ(FindText(prefix + "<Mac>", "<Mac>"), static_cast<int32_t>(prefix.size() + 1));
+  }
+}
+
 }  // namespace
 }  // namespace netbar
