@@ -28,10 +28,13 @@ constexpr int kGroupBoxId = 100, kHintLabelId = 101, kEndButtonId = 102, kEditBo
 // The program copied into a fresh run directory and started there.
 class LiveWindowTest : public ::testing::Test {
  public:
-  void Start() {
-    const std::string copy = run_directory_.File("NetbarMac.exe");
+  void Start() { Start(run_directory_.path(), run_directory_.path()); }
+  // The program copied into `directory` ("C:" for the root of drive C) and
+  // started with another working directory, if one is given.
+  void Start(const std::string& directory, const std::string& working_directory) {
+    const std::string copy = directory + "\\NetbarMac.exe";
     ASSERT_TRUE(CopyFileA(NETBAR_PROGRAM, copy.c_str(), FALSE)) << NETBAR_PROGRAM;
-    program_ = std::make_unique<LiveProgram>(copy, run_directory_.path());
+    program_ = std::make_unique<LiveProgram>(copy, working_directory);
     window_ = program_->WaitForWindow();
     ASSERT_NE(window_, nullptr) << "no main window appeared";
     group_ = Child(window_, kGroupBoxId);
@@ -383,6 +386,64 @@ TEST_F(LiveDropTest, AFailedMemoryRequestInARunShowsTheErrorBoxAndEndsWithMinusO
   EXPECT_EQ(program_->CountTraceLines(kExitCallbackTrace), 0);
   EXPECT_EQ(Output(), small.lines) << "exactly the lines written before the error";
   drop.Wait(30);
+}
+
+// Netbar_MAC.txt lies next to the program, wherever that is and whatever
+// the working directory the program was started in.
+TEST_F(LiveDropTest, WritesNextToTheProgramWhereverItLies) {
+  const ScratchDirectory unusual("网吧 R&D");
+  struct Place {
+    const char* name;
+    std::string directory;
+    std::string output;
+  };
+  const Place places[] = {
+      {"a directory with & and GBK characters", unusual.path(), unusual.File("Netbar_MAC.txt")},
+      {"the root of drive C", "C:", "C:\\Netbar_MAC.txt"},
+  };
+  for (const Place& place : places) {
+    SCOPED_TRACE(place.name);
+    Start(place.directory, run_directory_.path());
+    ASSERT_EQ(Drop({FixturePath("mac_sections.ini")}), 4);
+    EXPECT_EQ(Caption(), "3条云更新记录写出成功已保存到\r\n" + place.output);
+    EXPECT_EQ(ReadBytes(place.output), Fixture("mac_sections.expected"));
+    EXPECT_FALSE(Exists(run_directory_.File("Netbar_MAC.txt"))) << "not in the working directory";
+    PressKeys({VK_ESCAPE});
+    ExpectOrdinaryEnd();
+    program_.reset();
+    DeleteFileA(place.output.c_str());
+    DeleteFileA((place.directory + "\\NetbarMac.exe").c_str());
+  }
+}
+
+// The executable's resources: the icon group at 16 and 32 pixels, the
+// version information and the application manifest.
+TEST(NetbarMacExecutable, CarriesItsIconVersionInformationAndManifest) {
+  HMODULE program = LoadLibraryExA(NETBAR_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  HRSRC group = FindResourceA(program, "DEFAULT_ICON", MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(group, nullptr);
+  auto* directory = static_cast<BYTE*>(LockResource(LoadResource(program, group)));
+  for (const int size : {16, 32}) {
+    SCOPED_TRACE(size);
+    const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC icon = FindResourceA(program, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3) /* RT_ICON */);
+    ASSERT_NE(icon, nullptr);
+    const auto* header =
+        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, icon)));
+    EXPECT_EQ(header->biWidth, size) << "an image drawn at this size";
+  }
+  EXPECT_NE(FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */),
+            nullptr);
+  HRSRC version =
+      FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */);
+  ASSERT_NE(version, nullptr);
+  const auto* block = static_cast<const BYTE*>(LockResource(LoadResource(program, version)));
+  const std::wstring text(reinterpret_cast<const wchar_t*>(block),
+                          SizeofResource(program, version) / sizeof(wchar_t));
+  EXPECT_NE(text.find(L"NetbarMac.exe"), std::wstring::npos);
+  EXPECT_NE(text.find(L"\u7f51\u5427"), std::wstring::npos) << "the Chinese description";
+  FreeLibrary(program);
 }
 
 }  // namespace
