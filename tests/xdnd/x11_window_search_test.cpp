@@ -11,13 +11,25 @@ namespace {
 
 // Real windows on the X server of $DISPLAY (a virtual one under
 // `make test-xdnd`), override-redirect so that no window manager moves
-// them. Closing the connection destroys them.
+// them. One connection serves every test: an X server resets when its last
+// client leaves, and a connection tried during the reset is refused.
 class X11WindowSearch : public ::testing::Test {
  protected:
-  void SetUp() override {
+  static void SetUpTestSuite() {
     ChooseUtf8Locale();
-    display_ = XDisplay::Open();
-    if (!display_) GTEST_SKIP() << "needs an X display (make test-xdnd starts one)";
+    shared_ = new std::optional<XDisplay>(XDisplay::Open());
+  }
+  static void TearDownTestSuite() {
+    delete shared_;
+    shared_ = nullptr;
+  }
+  void SetUp() override {
+    if (!shared_->has_value()) GTEST_SKIP() << "needs an X display (make test-xdnd starts one)";
+    display_ = &shared_->value();
+  }
+  void TearDown() override {
+    for (const Window window : made_) XDestroyWindow(display_->get(), window);
+    if (display_ != nullptr) XSync(display_->get(), False);
   }
 
   Window Make(Window parent, int x, int y, int width, int height, bool map = true) {
@@ -28,6 +40,7 @@ class X11WindowSearch : public ::testing::Test {
                       CopyFromParent, CWOverrideRedirect, &attributes);
     if (map) XMapWindow(display_->get(), window);
     XSync(display_->get(), False);
+    if (parent == display_->root()) made_.push_back(window);
     return window;
   }
   Window MakeTopLevel(int x, int y, int width, int height, bool map = true) {
@@ -50,8 +63,12 @@ class X11WindowSearch : public ::testing::Test {
     XSync(display_->get(), False);
   }
 
-  std::optional<XDisplay> display_;
+  static std::optional<XDisplay>* shared_;
+  const XDisplay* display_ = nullptr;
+  std::vector<Window> made_;
 };
+
+std::optional<XDisplay>* X11WindowSearch::shared_ = nullptr;
 
 // "拖放目标：" as Wine writes a title in the GBK locale: an extended segment
 // of compound text naming the charset "gbk-0", with the GBK bytes.
@@ -84,7 +101,6 @@ TEST_F(X11WindowSearch, FindsATitleInEachEncoding) {
     SetBytes(window, c.property, display_->atom(c.type), c.stored);
     const TitleSearch search = FindViewableWindowsTitled(*display_, c.title);
     EXPECT_EQ(search.matches, std::vector<Window>{window});
-    XDestroyWindow(display_->get(), window);
   }
 }
 
