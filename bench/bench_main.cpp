@@ -283,6 +283,7 @@ int Run(const Options& options) {
     if (found == in_process.end()) continue;  // filtered out
     if (!found->second.error.empty()) Fail(lists[k].name + ": " + found->second.error);
     rows[k].in_process_seconds = found->second.median_seconds;
+    rows[k].in_process_page_faults = found->second.median_page_faults;
     for (const std::string_view phase : kConversionPhases) {
       const auto timed = in_process.find(lists[k].name + "/" + std::string(phase));
       if (timed == in_process.end()) break;

@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <iostream>
 
 #include "bench/conversion_phases.h"
@@ -30,6 +32,8 @@ class CollectingReporter final : public benchmark::ConsoleReporter {
       if (median) {
         result.median_seconds =
             run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const auto faults = run.counters.find("page_faults");
+        if (faults != run.counters.end()) result.median_page_faults = faults->second.value;
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -39,8 +43,15 @@ class CollectingReporter final : public benchmark::ConsoleReporter {
   std::map<std::string, InProcessResult>& results_;
 };
 
+int64_t MinorFaultsSoFar() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
+}
+
 void ConvertList(benchmark::State& state, const InProcessCase& c) {
   DiscardingReport report;
+  const int64_t faults_before = MinorFaultsSoFar();
   for (auto _ : state) {
     const RunOutcome outcome = ConvertDroppedFile(c.list_path, report);
     if (outcome.record_count != c.expected_records || outcome.output_failed) {
@@ -48,6 +59,9 @@ void ConvertList(benchmark::State& state, const InProcessCase& c) {
       break;
     }
   }
+  // Fresh pages cost a fault each; this shows how many a conversion takes.
+  state.counters["page_faults"] = benchmark::Counter(
+      static_cast<double>(MinorFaultsSoFar() - faults_before), benchmark::Counter::kAvgIterations);
 }
 
 }  // namespace

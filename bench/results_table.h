@@ -20,6 +20,7 @@ struct ListMeasurement {
   double converter_seconds = 0;    // netbar-mac end to end, median of the runs
   int64_t converter_peak_kib = 0;  // the largest peak resident set of the runs
   double in_process_seconds = 0;   // 0 when not measured
+  double in_process_page_faults = 0;
   double wc_seconds = 0;
   double awk_seconds = 0;
   bool awk_same_lines = false;
