@@ -361,6 +361,11 @@ TEST_F(LiveDropTest, AFailedMemoryRequestInARunShowsTheErrorBoxAndEndsWithMinusO
   HWND box = program_->WaitForOtherWindow("错误", 60000);
   ASSERT_NE(box, nullptr) << "no error box";
 
+  EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr) << "a box without owner";
+  EXPECT_NE(Child(box, IDOK), nullptr);
+  for (const int other : {IDCANCEL, IDYES, IDNO, IDRETRY, IDABORT, IDIGNORE}) {
+    EXPECT_EQ(Child(box, other), nullptr) << "a single OK button, not " << other;
+  }
   const std::string text = WindowText(Child(box, 0xFFFF));  // the box's message
   const std::string head = "运行时出错!\r\n\r\n错误信息：分配 ";
   const std::string end = " 字节内存失败!\r\n";
