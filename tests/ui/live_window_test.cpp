@@ -393,6 +393,21 @@ TEST_F(LiveDropTest, AFailedMemoryRequestInARunShowsTheErrorBoxAndEndsWithMinusO
   drop.Wait(30);
 }
 
+// A list whose name holds Chinese characters and blanks arrives under its
+// GBK name, which names the file.
+TEST_F(LiveDropTest, AListWithAChineseNameIsConverted) {
+  const std::string list = run_directory_.File("客户机 列表 (1).ini");
+  WriteBytes(list, Fixture("named_sections_gbk.ini"));
+  Start();
+  ASSERT_EQ(Drop({list}), 4);
+  const std::string lines = Fixture("named_sections_gbk.expected");
+  EXPECT_EQ(EditText(), lines);
+  EXPECT_EQ(Output(), lines);
+  EXPECT_EQ(Caption(), Summary("3条网众"));
+  PressKeys({VK_ESCAPE});
+  ExpectOrdinaryEnd();
+}
+
 // Netbar_MAC.txt lies next to the program, wherever that is and whatever
 // the working directory the program was started in.
 TEST_F(LiveDropTest, WritesNextToTheProgramWhereverItLies) {
