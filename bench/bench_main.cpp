@@ -28,6 +28,7 @@
 #include "bench/client_list.h"
 #include "bench/conversion_phases.h"
 #include "bench/in_process.h"
+#include "bench/repeated_timing.h"
 #include "bench/results_table.h"
 
 namespace netbar::bench {
@@ -237,9 +238,9 @@ ListMeasurement MeasurePrograms(const Options& options, const BenchList& entry,
     wc.push_back(RunChecked(commands.wc).seconds);
     awk.push_back(RunChecked(commands.awk).seconds);
   }
-  m.converter_seconds = Median(converter);
-  m.wc_seconds = Median(wc);
-  m.awk_seconds = Median(awk);
+  m.converter_seconds = Best(converter);
+  m.wc_seconds = Best(wc);
+  m.awk_seconds = Best(awk);
   std::fprintf(stderr, "%-14s netbar-mac %8.2f ms  %7.1f MB peak  wc -l %7.2f ms  awk %8.1f ms%s\n",
                entry.name.c_str(), m.converter_seconds * 1e3,
                static_cast<double>(m.converter_peak_kib) / 1024, m.wc_seconds * 1e3,
@@ -282,12 +283,12 @@ int Run(const Options& options) {
     const auto found = in_process.find(lists[k].name);
     if (found == in_process.end()) continue;  // filtered out
     if (!found->second.error.empty()) Fail(lists[k].name + ": " + found->second.error);
-    rows[k].in_process_seconds = found->second.median_seconds;
-    rows[k].in_process_page_faults = found->second.median_page_faults;
+    rows[k].in_process_seconds = found->second.best_seconds;
+    rows[k].in_process_page_faults = found->second.best_page_faults;
     for (const std::string_view phase : kConversionPhases) {
       const auto timed = in_process.find(lists[k].name + "/" + std::string(phase));
       if (timed == in_process.end()) break;
-      rows[k].phase_seconds.push_back(timed->second.median_seconds);
+      rows[k].phase_seconds.push_back(timed->second.best_seconds);
     }
   }
   conditions.load_after = LoadAverage();

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/discarding_report.h"
+#include "bench/repeated_timing.h"
 #include "conversion/client_config_record.h"
 #include "conversion/emit_record.h"
 #include "conversion/mac_section_record.h"
@@ -74,11 +75,7 @@ void Walk(benchmark::State& state, const std::string& path, const std::string& o
 void RegisterPhaseBenchmarks(const std::string& name, const std::string& list_path,
                              const std::string& output_path, int repetitions, double min_seconds) {
   const auto configure = [repetitions, min_seconds](benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->MinTime(min_seconds)
-        ->Repetitions(repetitions)
-        ->ReportAggregatesOnly(true);
+    ConfigureRepeatedTiming(b, repetitions, min_seconds);
   };
   configure(benchmark::RegisterBenchmark((name + "/read").c_str(), Read, list_path));
   configure(benchmark::RegisterBenchmark((name + "/detect").c_str(), Detect, list_path));

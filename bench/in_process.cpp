@@ -8,6 +8,7 @@
 
 #include "bench/conversion_phases.h"
 #include "bench/discarding_report.h"
+#include "bench/repeated_timing.h"
 #include "conversion/convert_dropped_file.h"
 #include "conversion/program_globals.h"
 
@@ -26,14 +27,14 @@ class CollectingReporter final : public benchmark::ConsoleReporter {
         result.error = run.error_message;
         continue;
       }
-      // A single repetition has no aggregates; its one run is the median.
-      const bool median =
-          run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.repetitions <= 1;
-      if (median) {
-        result.median_seconds =
+      // A single repetition has no aggregates; its one run is the best.
+      const bool best = run.run_type == Run::RT_Aggregate ? run.aggregate_name == kBestOfRuns
+                                                          : run.repetitions <= 1;
+      if (best) {
+        result.best_seconds =
             run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         const auto faults = run.counters.find("page_faults");
-        if (faults != run.counters.end()) result.median_page_faults = faults->second.value;
+        if (faults != run.counters.end()) result.best_page_faults = faults->second.value;
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -71,12 +72,8 @@ std::map<std::string, InProcessResult> RunInProcessBenchmarks(
     double min_seconds) {
   Globals().output_path = output_path;
   for (const InProcessCase& c : cases) {
-    benchmark::RegisterBenchmark(c.name.c_str(), ConvertList, c)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->MinTime(min_seconds)
-        ->Repetitions(repetitions)
-        ->ReportAggregatesOnly(true);
+    ConfigureRepeatedTiming(benchmark::RegisterBenchmark(c.name.c_str(), ConvertList, c),
+                            repetitions, min_seconds);
     if (c.with_phases) {
       RegisterPhaseBenchmarks(c.name, c.list_path, output_path, repetitions, min_seconds);
     }

@@ -19,9 +19,9 @@ struct InProcessCase {
 };
 
 struct InProcessResult {
-  double median_seconds = 0;      // per conversion, median of the repetitions
-  double median_page_faults = 0;  // minor page faults per conversion, likewise
-  std::string error;              // empty when every conversion gave the expected count
+  double best_seconds = 0;      // per conversion, the best of the repetitions
+  double best_page_faults = 0;  // minor page faults per conversion, likewise
+  std::string error;            // empty when every conversion gave the expected count
 };
 
 // Results are keyed by benchmark name: the case's name for the whole

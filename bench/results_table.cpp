@@ -130,7 +130,8 @@ void AppendPhases(std::string& out, const std::vector<ListMeasurement>& rows) {
   for (const ListMeasurement& row : rows) any = any || row.in_process_seconds > 0;
   if (!any) return;
   out +=
-      "\nWhere the in-process time goes (ms, medians; the phases are timed on their own, "
+      "\nWhere the in-process time goes (ms, best of the repetitions; the phases are timed on "
+      "their own, "
       "for the largest lists):\n\n";
   out +=
       "| List | Clients | read | detect | split | walk | sum | whole conversion "
@@ -160,13 +161,6 @@ void AppendPhases(std::string& out, const std::vector<ListMeasurement>& rows) {
 
 }  // namespace
 
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  const size_t middle = values.size() / 2;
-  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 std::string RenderResults(const std::vector<ListMeasurement>& rows,
                           const RunConditions& conditions) {
   std::string out;
@@ -178,12 +172,13 @@ std::string RenderResults(const std::vector<ListMeasurement>& rows,
   for (const ListMeasurement& row : rows) AppendRow(out, row);
   AppendTargets(out, rows);
   AppendPhases(out, rows);
-  out += "\nTimes are wall-clock medians: of " + std::to_string(conditions.runs) +
+  out += "\nTimes are wall-clock, the best of " + std::to_string(conditions.runs) +
          " runs for the programs (netbar-mac with `--output FILE LIST` and standard output to "
          "/dev/null, `wc -l LIST`, `LC_ALL=C awk 'PROGRAM' LIST > FILE`), of " +
          std::to_string(conditions.in_process_repetitions) +
          " Google Benchmark repetitions in-process (ConvertDroppedFile with a report that "
-         "discards the lines). Peak MB is the largest maximum resident set of netbar-mac over "
+         "discards the lines; each repetition is the mean of as many conversions as fill its "
+         "minimum time). Peak MB is the largest maximum resident set of netbar-mac over "
          "its runs. MB = 10^6 bytes. awk is " +
          conditions.awk + "; \"(differs)\" marks an awk output that is not the converter's.\n";
   out += "\nMachine: " + conditions.machine + "; load average " + conditions.load_before +

@@ -10,21 +10,18 @@
 
 namespace netbar::bench {
 
-// Median, of the wall times of N runs; the middle two averaged for even N.
-[[nodiscard]] double Median(std::vector<double> values);
-
 struct ListMeasurement {
   ListFormat format = ListFormat::kClientConfigXml;
   int64_t clients = 0;
   int64_t list_bytes = 0;
-  double converter_seconds = 0;    // netbar-mac end to end, median of the runs
+  double converter_seconds = 0;    // netbar-mac end to end, best of the runs
   int64_t converter_peak_kib = 0;  // the largest peak resident set of the runs
   double in_process_seconds = 0;   // 0 when not measured
   double in_process_page_faults = 0;
   double wc_seconds = 0;
   double awk_seconds = 0;
   bool awk_same_lines = false;
-  // In-process medians of the run's phases, in the order of
+  // In-process bests of the run's phases, in the order of
   // kConversionPhases; empty when they were not timed.
   std::vector<double> phase_seconds;
 };

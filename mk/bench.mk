@@ -4,7 +4,7 @@
 #                build/bench/lists, times them and prints the Markdown table,
 #                which also goes to build/bench/results.md (progress goes
 #                to standard error)
-# Times are medians of BENCH_RUNS program runs and BENCH_REPETITIONS
+# Times are the best of BENCH_RUNS program runs and of BENCH_REPETITIONS
 # in-process repetitions. Take figures on an idle machine (see `uptime`).
 BENCH_CLIENTS ?= 10000,100000,1000000
 BENCH_RUNS ?= 5
