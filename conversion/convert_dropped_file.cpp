@@ -41,7 +41,7 @@ Text ComposeSummary(const RunOutcome& outcome, TextView label, TextView output_p
       {IntToText(outcome.record_count), "条", label, "记录写出成功已保存到\r\n", output_path});
 }
 
-RunOutcome ConvertText(TextView text, RunReport& report) {
+RunOutcome ConvertText(Text text, RunReport& report) {
   ProgramGlobals& globals = Globals();
   RunState run;
   run.output_file = OpenFile(globals.output_path, kModeRewrite);
@@ -49,7 +49,8 @@ RunOutcome ConvertText(TextView text, RunReport& report) {
 
   RunOutcome outcome;
   outcome.format = DetectSourceFormat(text);
-  TextArray chunks = SplitText(text, ChunkDelimiterOf(outcome.format));
+  // The chunks keep the text's own bytes; the text is not needed after this.
+  TextArray chunks = SplitText(std::move(text), ChunkDelimiterOf(outcome.format));
   globals.format_label = Text(FormatLabelOf(outcome.format));
 
   ExtractedRecord record;
@@ -70,8 +71,7 @@ RunOutcome ConvertText(TextView text, RunReport& report) {
 }
 
 RunOutcome ConvertDroppedFile(TextView path, RunReport& report) {
-  const Text text = BytesToText(ConvertListToAnsi(ReadWholeFile(path)));
-  return ConvertText(text, report);
+  return ConvertText(BytesToText(ConvertListToAnsi(ReadWholeFile(path))), report);
 }
 
 }  // namespace netbar

@@ -30,7 +30,7 @@ struct RunOutcome {
 RunOutcome ConvertDroppedFile(TextView path, RunReport& report);
 
 // The conversion of a text already read; ConvertDroppedFile without the read.
-RunOutcome ConvertText(TextView text, RunReport& report);
+RunOutcome ConvertText(Text text, RunReport& report);
 
 [[nodiscard]] Text ComposeSummary(const RunOutcome& outcome, TextView label, TextView output_path);
 

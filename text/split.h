@@ -20,5 +20,8 @@
 namespace netbar {
 
 [[nodiscard]] TextArray SplitText(TextView text, TextView delimiter);
+// The same split of a text that the caller gives up: the array keeps the
+// text's bytes as its own and copies none of them.
+[[nodiscard]] TextArray SplitText(Text&& text, TextView delimiter);
 
 }  // namespace netbar

@@ -11,23 +11,34 @@ TextView TextArray::At(int32_t k) const {
 }
 
 TextView TextArray::Member(size_t index) const {
-  const size_t begin = index == 0 ? 0 : ends_[index - 1];
-  return TextView(bytes_).substr(begin, ends_[index] - begin);
+  const Span span = spans_[index];
+  return TextView(bytes_).substr(span.begin, span.length);
 }
 
 void TextArray::Append(TextView member) {
+  spans_.push_back({bytes_.size(), member.size()});
   bytes_.append(member);
-  ends_.push_back(bytes_.size());
 }
 
 void TextArray::Clear() {
   bytes_.clear();
-  ends_.clear();
+  spans_.clear();
 }
 
 void TextArray::Reserve(size_t bytes, size_t members) {
   bytes_.reserve(bytes);
-  ends_.reserve(members);
+  spans_.reserve(members);
+}
+
+void TextArray::AdoptStorage(Text&& storage) {
+  bytes_ = std::move(storage);
+  spans_.clear();
+}
+
+void TextArray::AppendSpan(size_t begin, size_t length) {
+  if (begin > bytes_.size()) begin = bytes_.size();
+  if (length > bytes_.size() - begin) length = bytes_.size() - begin;
+  spans_.push_back({begin, length});
 }
 
 }  // namespace netbar

@@ -37,6 +37,18 @@ TEST(SplitText, PiecesBetweenDelimiters) {
   }
 }
 
+TEST(SplitText, AnAdoptedTextSplitsExactlyAsAViewedOne) {
+  const TextView texts[] = {"[a]\r\n[b\x81[c]", "x[[y[", "", "[", "no delimiter", "a[\xB0"};
+  for (TextView text : texts) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Members(SplitText(Text(text), "[")), Members(SplitText(text, "[")));
+  }
+  // Members of an adopted text stay valid as long as the array.
+  TextArray pieces = SplitText(Text("[PC001]\r\n[PC002]"), "[");
+  TextArray moved = std::move(pieces);
+  EXPECT_EQ(Members(moved), (std::vector<Text>{"", "PC001]\r\n", "PC002]"}));
+}
+
 TEST(SplitText, JoiningThePiecesGivesBackTheTextLessOneTrailingDelimiter) {
   struct Case {
     TextView text;
