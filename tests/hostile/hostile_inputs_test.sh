@@ -162,7 +162,8 @@ prepare_sparse_4gib_wrapping() {
   truncate -s $((4294967296 + $(wc -c <"$FIXTURES/mac_sections.ini"))) "$list"
 }
 prepare_memory_for_a_field() {
-  # Enough for the file and the chunks, not for the last client's name.
+  # Enough for the file and its chunks, not for every copy of the last
+  # client's huge name (the name itself, the line that holds it).
   make_big_field_list; list=$lists/big_field.ini; want=$FIXTURES/mac_sections.expected
   launch=$(((big_field_bytes * 5 / 2 + 16 * 1048576) / 1024))
 }
@@ -288,8 +289,8 @@ check_outcome() {  # check_outcome STATUSES CAPTION
       [ "$shown" -eq "$count" ] || fail "$shown lines shown, the caption says $count" ;;
     no-memory)
       asked=$(LC_ALL=C sed -n 's/.* \([0-9][0-9]*\) .*/\1/p' "$work/stderr" | head -n 1)
-      # The request that fails is the one for the huge name: its bytes and
-      # the terminator, or the line that holds it.
+      # The request that fails is one for the huge name: its bytes and the
+      # terminator, or the line that holds it.
       if [ -z "$asked" ] || [ "$asked" -le "$big_field_bytes" ] ||
          [ "$asked" -gt $((big_field_bytes + 64)) ]; then
         fail "the report names ${asked:-no} byte count, not the request for the name"
