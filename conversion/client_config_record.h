@@ -23,6 +23,6 @@ void ExtractClientConfigRecord(TextView chunk, ExtractedRecord& record, Extracti
 // Regroups an upper-cased MAC of at least twelve characters (by the
 // splitter's rule, text/split_characters.h) into `out`; false, with `out`
 // emptied, when it has fewer.
-bool RegroupMac(TextView mac, TextArray& characters, Text& out);
+bool RegroupMac(TextView mac, Text& out);
 
 }  // namespace netbar

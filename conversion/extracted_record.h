@@ -20,7 +20,6 @@ struct ExtractedRecord {
 // Scratch space that a run keeps from chunk to chunk, so that extraction
 // asks for no memory once the first chunks have warmed it up.
 struct ExtractionScratch {
-  TextArray characters;  // the XML MAC's characters
   Text work;
 };
 

@@ -7,11 +7,7 @@ int32_t SplitCharacters(TextView text, TextArray& chars) {
   const size_t length = text.size();
   chars.Reserve(length, length);
   for (size_t i = 0; i < length;) {
-    size_t step = 1;
-    if (i + 1 < length) {
-      const auto byte = static_cast<unsigned char>(text[i]);
-      if (byte >= 0x81 || (byte == 0x0D && text[i + 1] == 0x0A)) step = 2;
-    }
+    const size_t step = SplitterCharacterLength(text, i);
     chars.Append(text.substr(i, step));
     i += step;
   }

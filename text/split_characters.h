@@ -24,4 +24,12 @@ namespace netbar {
 
 int32_t SplitCharacters(TextView text, TextArray& chars);
 
+// The length in bytes of the character that starts at offset `i` of `text`,
+// by the splitter's rule; `i` must lie inside the text.
+[[nodiscard]] inline size_t SplitterCharacterLength(TextView text, size_t i) {
+  if (i + 1 >= text.size()) return 1;
+  const auto byte = static_cast<unsigned char>(text[i]);
+  return byte >= 0x81 || (byte == 0x0D && text[i + 1] == 0x0A) ? 2 : 1;
+}
+
 }  // namespace netbar

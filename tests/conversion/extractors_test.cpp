@@ -56,21 +56,23 @@ TEST(ExtractClientConfigRecord, FieldsBetweenTheFirstTags) {
 }
 
 TEST(RegroupMac, PairsOfTheFirstTwelveCharacters) {
-  TextArray characters;
   Text out;
-  EXPECT_TRUE(RegroupMac("001A2B3C4D5E", characters, out));
+  EXPECT_TRUE(RegroupMac("001A2B3C4D5E", out));
   EXPECT_EQ(out, "00-1A-2B-3C-4D-5E");
   // A two-byte character counts as one character.
   EXPECT_TRUE(
       RegroupMac("\xD6\xD0"
                  "01A2B3C4D5E",
-                 characters, out));
+                 out));
   EXPECT_EQ(out,
             "\xD6\xD0"
             "0-1A-2B-3C-4D-5E");
-  EXPECT_FALSE(RegroupMac("001A2B3C4D5", characters, out));
+  // So does CR LF, and the last byte is one character even as a lead byte.
+  EXPECT_TRUE(RegroupMac("\r\n01A2B3C4D5\x81", out));
+  EXPECT_EQ(out, "\r\n0-1A-2B-3C-4D-5\x81");
+  EXPECT_FALSE(RegroupMac("001A2B3C4D5", out));
   EXPECT_EQ(out, "");
-  EXPECT_FALSE(RegroupMac("", characters, out));
+  EXPECT_FALSE(RegroupMac("", out));
 }
 
 TEST(ExtractNamedSectionRecord, SectionNameAndColonMac) {
