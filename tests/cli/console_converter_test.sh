@@ -7,22 +7,13 @@
 # Environment: FIXTURES (tests/fixtures), NETBAR_BUILD_CHARSET (UTF-8 or GBK).
 set -u
 
-[ $# -ge 1 ] || { echo "usage: $0 [RUNNER...] NETBAR-MAC" >&2; exit 2; }
-runner=""
-while [ $# -gt 1 ]; do runner="$runner $1"; shift; done
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-charset=${NETBAR_BUILD_CHARSET:-UTF-8}
+. "$(dirname "$0")/../support/converter_under_test.sh"
+use_converter "$@"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/netbar-cli.XXXXXX")
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
 
-native() {  # a path in the form the binary under test understands
-  if [ -n "$runner" ]; then printf 'Z:%s' "$1" | tr / '\\'; else printf '%s' "$1"; fi
-}
-text() {  # one of the tool's own texts in the build's character set
-  if [ "$charset" = UTF-8 ]; then printf '%s' "$1"; else printf '%s' "$1" | iconv -f UTF-8 -t "$charset"; fi
-}
 convert() {  # convert DIR ARGS...: runs in DIR, keeps stdout, stderr, status
   dir=$1; shift
   (cd "$dir" && $runner "$binary" "$@" >"$work/stdout" 2>"$work/stderr")
@@ -38,8 +29,6 @@ expect_stderr() {  # expect_stderr TEXT (already in the build's character set)
   cmp -s "$work/want-stderr" "$work/stderr" || {
     fail "standard error differs"; echo "--- wanted"; cat "$work/want-stderr"; echo "--- got"; cat "$work/stderr"; }
 }
-
-crlf=$(printf '\r\n_'); crlf=${crlf%_}
 
 # The worked examples: the file and standard output hold the same lines, the
 # summary goes to standard error.

@@ -17,11 +17,8 @@
 # lines are still on standard output.
 set -u
 
-[ $# -ge 1 ] || { echo "usage: $0 [RUNNER...] NETBAR-MAC" >&2; exit 2; }
-runner=""
-while [ $# -gt 1 ]; do runner="$runner $1"; shift; done
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-charset=${NETBAR_BUILD_CHARSET:-UTF-8}
+. "$(dirname "$0")/../support/converter_under_test.sh"
+use_converter "$@"
 if [ -n "$runner" ]; then platform=windows; else platform=linux; fi
 
 work=${HOSTILE_WORK:-${TMPDIR:-/tmp}/netbar-hostile}/run.$$
@@ -29,14 +26,6 @@ rm -rf "$work" && mkdir -p "$work" || exit 2
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 failures=0
 
-crlf=$(printf '\r\n_'); crlf=${crlf%_}
-
-native() {  # a path in the form the binary under test understands
-  if [ -n "$runner" ] && [ -n "$1" ]; then printf 'Z:%s' "$1" | tr / '\\'; else printf '%s' "$1"; fi
-}
-text() {  # one of the tool's own texts in the build's character set
-  if [ "$charset" = UTF-8 ]; then printf '%s' "$1"; else printf '%s' "$1" | iconv -f UTF-8 -t "$charset"; fi
-}
 fail() { echo "FAIL: $case ($platform): $*"; failures=$((failures + 1)); }
 count_lines() { tr -cd '\n' <"$1" | wc -c | tr -d ' '; }
 repeat() {  # repeat TEXT TIMES: TEXT written TIMES times, nothing between
