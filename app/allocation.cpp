@@ -17,8 +17,8 @@ thread_local int tolerated_depth = 0;
 [[noreturn]] void ReportAllocationFailure(std::size_t size) {
   // No memory may be asked for on this path.
   char message[64];
-  std::snprintf(message, sizeof message, "分配 %lu 字节内存失败!",
-                static_cast<unsigned long>(size));
+  std::snprintf(message, sizeof message, "分配 %llu 字节内存失败!",
+                static_cast<unsigned long long>(size));
   ReportRuntimeError(0, message);
 }
 

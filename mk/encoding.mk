@@ -4,12 +4,12 @@
 #   make test-encoding-builds
 .PHONY: test-encoding-builds
 
-test-encoding-builds: linux windows
+test-encoding-builds: linux $(WINDOWS_TEST_BUILD)
 	@rm -rf build/encoding-outputs
 	@FIXTURES=$(CURDIR)/tests/encoding/fixtures KEEP_OUTPUTS=$(CURDIR)/build/encoding-outputs/linux \
 	  sh tests/encoding/console_converter_encodings_test.sh build/linux/netbar-mac
 	@FIXTURES=$(CURDIR)/tests/encoding/fixtures KEEP_OUTPUTS=$(CURDIR)/build/encoding-outputs/windows \
-	  sh tests/encoding/console_converter_encodings_test.sh $(CURDIR)/scripts/wine-run build/windows/netbar-mac.exe
+	  sh tests/encoding/console_converter_encodings_test.sh $(CURDIR)/scripts/wine-run build/$(WINDOWS_TEST_BUILD)/netbar-mac.exe
 	@diff -r build/encoding-outputs/linux build/encoding-outputs/windows >/dev/null \
 	  || { echo "test-encoding-builds: the two builds wrote different bytes"; \
 	       diff -r build/encoding-outputs/linux build/encoding-outputs/windows; exit 1; }

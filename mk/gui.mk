@@ -2,7 +2,8 @@
 #   make test-gui   the window's tests under Wine on a virtual screen of their
 #                   own: in-process (drop target, window) and live
 #                   (NetbarMac.exe driven from outside, XDND drops); the
-#                   screenshots go to build/windows/screenshots/
+#                   screenshots go to screenshots/ in the Windows build
+#                   folder
 #   make run        builds and opens the window (under Wine); without a
 #                   display it starts a virtual one and saves a screenshot
 #   make dist       dist/NetbarMac.zip: NetbarMac.exe, netbar-mac.exe and
@@ -17,12 +18,12 @@ XDND_DROP ?= build/linux/tests/xdnd/xdnd-drop
 test-gui:
 	@cmake --preset linux -DBUILD_TESTING=ON >/dev/null
 	@cmake --build --preset linux --target xdnd-drop
-	@cmake --preset windows -DBUILD_TESTING=ON >/dev/null
-	@cmake --build --preset windows
-	@ctest --preset windows -L gui
+	@cmake --preset $(WINDOWS_TEST_BUILD) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build --preset $(WINDOWS_TEST_BUILD)
+	@ctest --preset $(WINDOWS_TEST_BUILD) -L gui
 
-run: windows
-	@scripts/run-window build/windows/NetbarMac.exe
+run: $(WINDOWS_TEST_BUILD)
+	@scripts/run-window build/$(WINDOWS_TEST_BUILD)/NetbarMac.exe
 
 dist: windows
 	@rm -rf build/dist && mkdir -p build/dist/NetbarMac dist
@@ -32,7 +33,7 @@ dist: windows
 	@cd build/dist && zip -q -r -X ../../dist/NetbarMac.zip NetbarMac
 	@echo "make dist: dist/NetbarMac.zip"; unzip -l dist/NetbarMac.zip | sed -n '4,$$p'
 
-bench-append: windows
-	@tests/ui/with_display.sh build/windows/tests/ui/append_cost_benchmark.exe
+bench-append: $(WINDOWS_TEST_BUILD)
+	@tests/ui/with_display.sh build/$(WINDOWS_TEST_BUILD)/tests/ui/append_cost_benchmark.exe
 
 TEST_SUITES += test-gui

@@ -4,10 +4,10 @@
 .PHONY: test-xdnd
 
 XDND_DROP := build/linux/tests/xdnd/xdnd-drop
-XDND_DROP_TARGET := build/windows/tests/xdnd/xdnd-drop-target.exe
+XDND_DROP_TARGET := build/$(WINDOWS_TEST_BUILD)/tests/xdnd/xdnd-drop-target.exe
 XDND_WINDOW_SEARCH_TESTS := build/linux/tests/xdnd/xdnd_window_search_tests
 
-test-xdnd: linux windows
+test-xdnd: linux $(WINDOWS_TEST_BUILD)
 	@xvfb-run -a -s "-screen 0 1024x768x24" $(XDND_WINDOW_SEARCH_TESTS) --gtest_brief=1
 	@xvfb-run -a -s "-screen 0 1024x768x24" \
 	  sh tests/xdnd/xdnd_drop_test.sh $(XDND_DROP) $(XDND_DROP_TARGET)

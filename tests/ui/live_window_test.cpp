@@ -341,6 +341,10 @@ TEST_F(LiveDropTest, DroppedFilesAreConvertedRunAfterRun) {
 // of a run: a list whose last client has a name of some 400 MB. The records
 // before it are shown and written; the error box tells the size asked for.
 TEST_F(LiveDropTest, AFailedMemoryRequestInARunShowsTheErrorBoxAndEndsWithMinusOne) {
+  if constexpr (sizeof(void*) > 4) {
+    GTEST_SKIP() << "the address space of the x86_64 test build does not run out; the shipped "
+                    "32-bit program is where a list can exhaust it";
+  }
   const GeneratedList small = MacSectionList(20);
   const std::string big_list = run_directory_.File("big.ini");
   {

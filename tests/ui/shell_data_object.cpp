@@ -70,7 +70,9 @@ std::string AnsiFileList(const std::vector<std::string>& paths) {
     block += path;
     block.push_back('\0');
   }
-  block.push_back('\0');
+  // The list ends with an empty path; with no path before it, the block still
+  // ends in two NULs, as the shell writes it.
+  block.append(paths.empty() ? 2 : 1, '\0');
   return block;
 }
 
@@ -84,6 +86,7 @@ std::string WideFileList(const std::vector<std::wstring>& paths) {
   };
   for (const std::wstring& path : paths) put(path);
   put(L"");
+  if (paths.empty()) put(L"");
   return block;
 }
 

@@ -60,8 +60,8 @@ class ShellDataObject final : public IDataObject {
 };
 
 // The bytes of a CF_HDROP block: DROPFILES and the paths, each ending in
-// NUL, the list ending in one more NUL; ANSI (code page bytes) or, as the
-// shell of Windows NT builds it, UTF-16.
+// NUL, the list ending in one more NUL (two for an empty list); ANSI (code
+// page bytes) or, as the shell of Windows NT builds it, UTF-16.
 [[nodiscard]] std::string AnsiFileList(const std::vector<std::string>& paths);
 [[nodiscard]] std::string WideFileList(const std::vector<std::wstring>& paths);
 

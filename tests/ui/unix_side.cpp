@@ -24,8 +24,10 @@ unsigned next_status = 0;
 }  // namespace
 
 std::string UnixPath(const std::string& windows_path) {
-  auto convert = reinterpret_cast<UnixFileName>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  // Through void (*)(), the one function type any other may be cast from
+  // without a warning.
+  auto convert = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
   if (convert == nullptr) throw std::runtime_error("not running under Wine");
   char* unix_path = convert(Wide(windows_path).c_str());
   if (unix_path == nullptr) throw std::runtime_error("no Unix path for " + windows_path);
