@@ -131,8 +131,7 @@ void AppendPhases(std::string& out, const std::vector<ListMeasurement>& rows) {
   if (!any) return;
   out +=
       "\nWhere the in-process time goes (ms, best of the repetitions; the phases are timed on "
-      "their own, "
-      "for the largest lists):\n\n";
+      "their own, for the largest lists):\n\n";
   out +=
       "| List | Clients | read | detect | split | walk | sum | whole conversion "
       "| page faults per conversion |\n";

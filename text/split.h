@@ -21,7 +21,8 @@ namespace netbar {
 
 [[nodiscard]] TextArray SplitText(TextView text, TextView delimiter);
 // The same split of a text that the caller gives up: the array keeps the
-// text's bytes as its own and copies none of them.
+// text's bytes as its own and copies none of them. The split of a view
+// copies the text once and splits the copy.
 [[nodiscard]] TextArray SplitText(Text&& text, TextView delimiter);
 
 }  // namespace netbar

@@ -17,15 +17,12 @@ class X11WindowSearch : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     ChooseUtf8Locale();
-    shared_ = new std::optional<XDisplay>(XDisplay::Open());
+    shared_ = XDisplay::Open();
   }
-  static void TearDownTestSuite() {
-    delete shared_;
-    shared_ = nullptr;
-  }
+  static void TearDownTestSuite() { shared_.reset(); }
   void SetUp() override {
-    if (!shared_->has_value()) GTEST_SKIP() << "needs an X display (make test-xdnd starts one)";
-    display_ = &shared_->value();
+    if (!shared_) GTEST_SKIP() << "needs an X display (make test-xdnd starts one)";
+    display_ = &*shared_;
   }
   void TearDown() override {
     for (const Window window : made_) XDestroyWindow(display_->get(), window);
@@ -63,12 +60,10 @@ class X11WindowSearch : public ::testing::Test {
     XSync(display_->get(), False);
   }
 
-  static std::optional<XDisplay>* shared_;
+  static inline std::optional<XDisplay> shared_;
   const XDisplay* display_ = nullptr;
   std::vector<Window> made_;
 };
-
-std::optional<XDisplay>* X11WindowSearch::shared_ = nullptr;
 
 // "拖放目标：" as Wine writes a title in the GBK locale: an extended segment
 // of compound text naming the charset "gbk-0", with the GBK bytes.
